@@ -1,5 +1,5 @@
-# Cross build for 32-bit Windows with the posix thread variant of mingw-w64
-# (GoogleTest needs std::thread), run through Wine by CTest.
+# The product build: 32-bit Windows (PE32), with the posix thread variant of
+# mingw-w64 (GoogleTest needs std::thread), run through 32-bit Wine.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86)
 set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
@@ -9,4 +9,5 @@ set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine)
+set(KORVANE7_FFMPEG_PACKAGE win32-ia32)
