@@ -1,0 +1,74 @@
+#pragma once
+// Identifiers of the program's resources, shared by the C++ code and
+// Korvane7.rc. Plain #defines only, so the resource compiler reads it too.
+
+// Dialog templates, string, icon.
+#define IDD_ABOUTBOX 100
+#define IDS_ABOUTBOX 101
+#define IDD_KORVANE7_DIALOG 102
+#define IDR_MAINFRAME 128
+#define IDD_CAPTION 173
+
+// System-menu command that opens the About box.
+#define IDC_SYSMENU_ABOUT 0x0010
+
+// Controls and commands.
+#define IDC_ADD_FILES 1000
+#define IDC_BROWSE 1001
+#define IDC_OPEN_DIR 1002
+#define IDC_OUTPUT_PATH_LABEL 1003
+#define IDC_QUALITY_LABEL 1004
+#define IDC_OUTPUT_PATH 1005
+#define IDC_START 1006
+#define IDC_DELETE_FILES 1007
+#define IDC_UPLOAD 1008
+#define IDC_JOB_LIST 1009
+#define IDC_CMD_MINIMIZE 1010
+#define IDC_CMD_CLOSE 1011
+#define IDC_CMD_MAXIMIZE 1012
+#define IDC_STOP 1013
+#define IDC_QUALITY 1014
+#define IDC_CMD_ABOUT 1015
+#define IDC_CAPTION_MENU 1017
+#define IDC_CAPTION_MIN 1018
+#define IDC_CAPTION_MAX 1019
+// The same id as the caption's maximise button: the main window's hidden
+// drop-down list and the rotation cell editor that replaces it.
+#define IDC_ROTATION_EDITOR 1019
+#define IDC_CAPTION_CLOSE 1020
+
+// PNG images (resource type "png"), named by the role they play.
+#define IDB_PNG_129_HEADER_TILE_LIGHT 129
+#define IDB_PNG_130_HEADER_TILE_GREY 130
+#define IDB_PNG_131_HEADER_TILE_DARK 131
+#define IDB_PNG_132_PROGRESS_TRACK 132
+#define IDB_PNG_133_PROGRESS_FILL 133
+#define IDB_PNG_134_CAPTION_STRIP 134
+#define IDB_PNG_135_CAPTION_LEFT 135
+#define IDB_PNG_136_CAPTION_RIGHT 136
+#define IDB_PNG_137_CAPTION_CLOSE 137
+#define IDB_PNG_138_CAPTION_HOVER_FRAME 138
+#define IDB_PNG_139_CAPTION_MAXIMIZE 139
+#define IDB_PNG_140_CAPTION_MINIMIZE 140
+#define IDB_PNG_141_CAPTION_RESTORE 141
+#define IDB_PNG_142_BROWSE_HOVER 142
+#define IDB_PNG_143_BROWSE_NORMAL 143
+#define IDB_PNG_144_BROWSE_PRESSED 144
+#define IDB_PNG_145_BROWSE_DISABLED 145
+#define IDB_PNG_146_START_HOVER 146
+#define IDB_PNG_147_START_NORMAL 147
+#define IDB_PNG_149_START_DISABLED 149
+#define IDB_PNG_150_STOP_NORMAL 150
+#define IDB_PNG_151_STOP_HOVER 151
+#define IDB_PNG_161_UPLOAD_HOVER 161
+#define IDB_PNG_162_UPLOAD_NORMAL 162
+#define IDB_PNG_163_START_PRESSED 163
+#define IDB_PNG_164_STOP_PRESSED 164
+#define IDB_PNG_166_FILES_DISABLED 166
+#define IDB_PNG_167_FILES_HOVER 167
+#define IDB_PNG_168_FILES_NORMAL 168
+#define IDB_PNG_169_FILES_PRESSED 169
+#define IDB_PNG_170_UPLOAD_PRESSED 170
+#define IDB_PNG_171_EMBLEM 171
+#define IDB_PNG_174_CAPTION_SEPARATOR 174
+#define IDB_PNG_175_CAPTION_MENU 175
