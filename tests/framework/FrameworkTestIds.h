@@ -1,0 +1,6 @@
+#pragma once
+#define IDD_TEST_DIALOG 500
+#define IDC_TEST_BUTTON 101
+#define IDC_TEST_PLAIN_BUTTON 102
+#define IDC_TEST_LIST 103
+#define IDS_TEST_STRING 501
