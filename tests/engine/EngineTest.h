@@ -14,7 +14,8 @@
 class EngineTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_EQ(nullptr, GetModuleHandleW(L"libconvert.dll")) << "an earlier test kept the engine";
+        ASSERT_EQ(nullptr, GetModuleHandleW(L"libconvert.dll"))
+            << "an earlier test kept the engine";
         ASSERT_EQ(kEngineStarted, StartEngine(channel));
     }
 

@@ -11,6 +11,9 @@ struct VectorCase {
     int rotation;
     std::vector<std::string> options;  // between the input path and the output path
 };
+void PrintTo(const VectorCase& c, std::ostream* out) {
+    *out << "quality " << c.quality << ", rotation " << c.rotation;
+}
 
 class ArgumentVectorsTest : public EngineTest, public ::testing::WithParamInterface<VectorCase> {};
 
@@ -55,6 +58,7 @@ struct FailureCase {
     std::vector<float> reports;
     unsigned lastPercent;
 };
+void PrintTo(const FailureCase& c, std::ostream* out) { *out << "result " << c.result; }
 
 class FailedJobTest : public EngineTest, public ::testing::WithParamInterface<FailureCase> {};
 

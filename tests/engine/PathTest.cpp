@@ -48,6 +48,9 @@ struct LongPathCase {
     size_t inputLength;
     size_t outputLength;
 };
+void PrintTo(const LongPathCase& c, std::ostream* out) {
+    *out << "input " << c.inputLength << ", output " << c.outputLength << " characters";
+}
 
 class LongPathTest : public EngineTest, public ::testing::WithParamInterface<LongPathCase> {};
 
@@ -77,10 +80,17 @@ INSTANTIATE_TEST_SUITE_P(Lengths, LongPathTest,
 struct AnsiCase {
     const wchar_t* inputName;
     const wchar_t* outputName;
-    const wchar_t* mangledOutputName;  // what the code page would have made of it, if a file can have that name
+    // What the code page would have made of the output name, where a file can
+    // have that name; empty otherwise.
+    const wchar_t* mangledOutputName;
 };
+void PrintTo(const AnsiCase& c, std::ostream* out) {
+    *out << ::testing::PrintToString(std::wstring(c.inputName)) << " to "
+         << ::testing::PrintToString(std::wstring(c.outputName));
+}
 
-class UnrepresentablePathTest : public EngineTest, public ::testing::WithParamInterface<AnsiCase> {};
+class UnrepresentablePathTest : public EngineTest,
+                                public ::testing::WithParamInterface<AnsiCase> {};
 
 TEST_P(UnrepresentablePathTest, JobFailsAndNoFileIsReadOrWritten) {
     ASSERT_EQ(1252u, GetACP());
@@ -103,7 +113,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(AnsiCase{L"clip\u4E2D.mp4", L"clip_korvane7_1.mp4", L""},
                       AnsiCase{L"clip\u0100.mp4", L"clip_korvane7_1.mp4", L""},
                       AnsiCase{L"clip.mp4", L"clip\u4E2D_korvane7_1.mp4", L""},
-                      AnsiCase{L"clip.mp4", L"clip\u0100_korvane7_1.mp4", L"clipA_korvane7_1.mp4"}));
+                      AnsiCase{L"clip.mp4", L"clip\u0100_korvane7_1.mp4",
+                               L"clipA_korvane7_1.mp4"}));
 
 TEST_F(EngineTest, RepresentableCharactersReachTheEngineInTheCodePage) {
     ASSERT_EQ(1252u, GetACP());

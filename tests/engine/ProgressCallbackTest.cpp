@@ -10,6 +10,7 @@ struct ReportCase {
     float position;
     uint32_t percent;
 };
+void PrintTo(const ReportCase& c, std::ostream* out) { *out << "position " << c.position; }
 
 class ProgressReportTest : public ::testing::TestWithParam<ReportCase> {};
 

@@ -58,6 +58,9 @@ struct MissingExportCase {
     bool synthTransSet;
     bool stopTranscodingSet;
 };
+void PrintTo(const MissingExportCase& c, std::ostream* out) {
+    *out << "without " << ::testing::PrintToString(std::wstring(c.missingExport));
+}
 
 class MissingExportTest : public ::testing::TestWithParam<MissingExportCase> {
 protected:

@@ -95,7 +95,9 @@ void WriteOutput(const char* path) {
     Log("wrote");
 }
 
-bool Stopped(DWORD waitMs) { return WaitForSingleObject(g_stopEvent.Get(), waitMs) == WAIT_OBJECT_0; }
+bool Stopped(DWORD waitMs) {
+    return WaitForSingleObject(g_stopEvent.Get(), waitMs) == WAIT_OBJECT_0;
+}
 }  // namespace
 
 extern "C" int __cdecl synth_trans(int argc, char** argv, int rotation) {
