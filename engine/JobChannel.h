@@ -12,6 +12,11 @@ using SynthTransFunction = int32_t(__cdecl*)(int32_t argumentCount, char** argum
 using StopTranscodingFunction = void(__cdecl*)();
 using SetPositionCallbackFunction = void(__cdecl*)(EngineProgressCallback callback, void* user);
 
+static_assert(std::atomic<int32_t>::is_always_lock_free &&
+                  std::atomic<uint32_t>::is_always_lock_free &&
+                  sizeof(std::atomic<int32_t>) == 4,
+              "each flag and number is one plain 32-bit word");
+
 // Each path buffer holds at most 1023 characters and the terminating zero.
 constexpr size_t kJobPathUnits = 1024;
 
@@ -19,9 +24,10 @@ constexpr size_t kJobPathUnits = 1024;
 // locked: every flag and number is a 32-bit word read and written whole with
 // plain atomic loads and stores. The window reads workerBusy, progress and
 // result, resets progress and result after using them, and stops a job by
-// setting cancelRequested and calling stopTranscoding. Destroying the channel
-// shuts the bridge down (ShutdownEngine), which owns and releases the library,
-// the event and the thread.
+// setting cancelRequested and calling stopTranscoding. The operations on the
+// channel (StartEngine, SubmitJob, ShutdownEngine) are free functions declared
+// in EngineBridge.h. Destroying the channel shuts the bridge down, which
+// releases the library, the event and the thread it owns.
 struct JobChannel {
     JobChannel() = default;
     ~JobChannel();

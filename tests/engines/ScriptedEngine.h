@@ -7,7 +7,8 @@
 // The script and its log live in a folder the test owns; the engine finds
 // them through the environment variable KORVANE7_ENGINE_SCRIPT, which this
 // object sets for its lifetime (it must outlive the engine's last call, so
-// declare it before the JobChannel or window that loads the engine).
+// declare it before the JobChannel or window that loads the engine). Without
+// a script the engine returns 0 at once, writes nothing and records nothing.
 
 // What synth_trans does at its next call.
 struct EngineScript {
