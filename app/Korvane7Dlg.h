@@ -92,6 +92,9 @@ public:
     void AddInputFile(const CString& path);
     bool IsInputListed(const CString& name) const;
     CString MakeOutputName(const CString& inputName) const;
+    // The name for row ownRow (OutputName.cpp): the names the other rows hold
+    // are taken, its own is not.
+    CString MakeOutputName(const CString& inputName, int ownRow) const;
     void OnDeleteFiles();
     void OnQualityChanged();
     void OnListClick(NMITEMACTIVATE* click, LRESULT* result);
