@@ -87,7 +87,8 @@ void ReadLines(HANDLE pipe, LineQueue& queue) {
 void ReadText(HANDLE pipe, BoundedText& text) {
     char buffer[kReadChunk];
     DWORD count = 0;
-    while (ReadFile(pipe, buffer, sizeof(buffer), &count, nullptr) && count > 0) text.Append(buffer, count);
+    while (ReadFile(pipe, buffer, sizeof(buffer), &count, nullptr) && count > 0)
+        text.Append(buffer, count);
 }
 
 // A job object that ends its processes when its last handle is closed, which
@@ -96,7 +97,8 @@ UniqueHandle KillOnCloseJob() {
     UniqueHandle job(CreateJobObjectW(nullptr, nullptr));
     JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
     limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
-    if (job && !SetInformationJobObject(job.Get(), JobObjectExtendedLimitInformation, &limits, sizeof(limits)))
+    if (job && !SetInformationJobObject(job.Get(), JobObjectExtendedLimitInformation, &limits,
+                                        sizeof(limits)))
         job.Reset();
     return job;
 }
@@ -111,8 +113,10 @@ public:
         JoinReaders();
     }
 
-    bool Start(const std::wstring& program, const std::vector<std::wstring>& arguments, DWORD& error) {
-        if (!lines_.Valid() || !input_.Create(true) || !output_.Create(false) || !errors_.Create(false)) {
+    bool Start(const std::wstring& program, const std::vector<std::wstring>& arguments,
+               DWORD& error) {
+        if (!lines_.Valid() || !input_.Create(true) || !output_.Create(false) ||
+            !errors_.Create(false)) {
             error = GetLastError();
             return false;
         }
@@ -129,7 +133,8 @@ public:
         // Suspended until it is in the job, so it cannot start a process
         // that escapes the job.
         if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
-                            CREATE_NO_WINDOW | CREATE_SUSPENDED, nullptr, nullptr, &startup, &info)) {
+                            CREATE_NO_WINDOW | CREATE_SUSPENDED, nullptr, nullptr, &startup,
+                            &info)) {
             error = GetLastError();
             return false;
         }
@@ -159,7 +164,8 @@ public:
         waits[count++] = lines_.Ready();
         for (;;) {
             DWORD which = WaitForMultipleObjects(count, waits, FALSE, INFINITE);
-            HANDLE signalled = which - WAIT_OBJECT_0 < count ? waits[which - WAIT_OBJECT_0] : nullptr;
+            HANDLE signalled =
+                which - WAIT_OBJECT_0 < count ? waits[which - WAIT_OBJECT_0] : nullptr;
             if (signalled == lines_.Ready()) {
                 Deliver(onOutputLine);
             } else if (signalled && signalled == stopEvent) {
@@ -223,7 +229,8 @@ private:
 }  // namespace
 
 ChildOutcome RunChild(const std::wstring& program, const std::vector<std::wstring>& arguments,
-                      HANDLE stopEvent, DWORD graceMilliseconds, const OutputLineSink& onOutputLine) {
+                      HANDLE stopEvent, DWORD graceMilliseconds,
+                      const OutputLineSink& onOutputLine) {
     ChildOutcome outcome;
     ChildRun child;
     outcome.started = child.Start(program, arguments, outcome.startError);

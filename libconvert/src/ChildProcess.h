@@ -9,7 +9,7 @@ struct ChildOutcome {
     bool started = false;
     DWORD startError = 0;  // why it could not be started
     DWORD exitCode = 0;
-    bool stopped = false;  // ended because the stop event was signalled
+    bool stopped = false;     // ended because the stop event was signalled
     std::string errorOutput;  // its standard error; the head and tail of a long one
 };
 
@@ -22,4 +22,5 @@ using OutputLineSink = std::function<void(const std::string& line)>;
 // within graceMilliseconds. The child never outlives this call, and dies with
 // this process.
 ChildOutcome RunChild(const std::wstring& program, const std::vector<std::wstring>& arguments,
-                      HANDLE stopEvent, DWORD graceMilliseconds, const OutputLineSink& onOutputLine);
+                      HANDLE stopEvent, DWORD graceMilliseconds,
+                      const OutputLineSink& onOutputLine);

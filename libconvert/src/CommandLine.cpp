@@ -25,7 +25,8 @@ std::wstring QuoteArgument(const std::wstring& argument) {
     return quoted;
 }
 
-std::wstring BuildCommandLine(const std::wstring& program, const std::vector<std::wstring>& arguments) {
+std::wstring BuildCommandLine(const std::wstring& program,
+                              const std::vector<std::wstring>& arguments) {
     // The program name is read up to the next quote, without escapes; a
     // Windows path cannot contain a quote.
     std::wstring line = L"\"" + program + L"\"";

@@ -9,4 +9,5 @@ std::wstring QuoteArgument(const std::wstring& argument);
 
 // The command line for CreateProcessW: the program's path, then every
 // argument quoted.
-std::wstring BuildCommandLine(const std::wstring& program, const std::vector<std::wstring>& arguments);
+std::wstring BuildCommandLine(const std::wstring& program,
+                              const std::vector<std::wstring>& arguments);

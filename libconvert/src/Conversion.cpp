@@ -11,20 +11,26 @@ namespace {
 // Time ffmpeg.exe gets to finish its file after "q" before it is ended.
 constexpr DWORD kQuitGraceMilliseconds = 2000;
 
-bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 bool IsNonEmptyFile(const std::wstring& path) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
     return GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) &&
-           !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && (data.nFileSizeHigh != 0 || data.nFileSizeLow != 0);
+           !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+           (data.nFileSizeHigh != 0 || data.nFileSizeLow != 0);
 }
 
-bool StopRequested(HANDLE stopEvent) { return stopEvent && WaitForSingleObject(stopEvent, 0) == WAIT_OBJECT_0; }
+bool StopRequested(HANDLE stopEvent) {
+    return stopEvent && WaitForSingleObject(stopEvent, 0) == WAIT_OBJECT_0;
+}
 
 // Deletes the output of a failed conversion when this conversion made it.
 class OutputGuard {
 public:
-    OutputGuard(std::wstring path, bool existedBefore) : path_(std::move(path)), existedBefore_(existedBefore) {}
+    OutputGuard(std::wstring path, bool existedBefore)
+        : path_(std::move(path)), existedBefore_(existedBefore) {}
     ~OutputGuard() {
         if (!kept_ && !existedBefore_) DeleteFileW(path_.c_str());
     }
@@ -39,7 +45,8 @@ private:
     bool kept_ = false;
 };
 
-ResultCode ProbeInput(const std::wstring& ffmpeg, const JobArguments& job, HANDLE stopEvent, double& duration) {
+ResultCode ProbeInput(const std::wstring& ffmpeg, const JobArguments& job, HANDLE stopEvent,
+                      double& duration) {
     if (!Exists(job.InputPath())) return kInputMissing;
     ChildOutcome probe = RunChild(ffmpeg, ProbeArguments(job.InputPath()), stopEvent, 0, nullptr);
     if (!probe.started) return kFfmpegStartFailed;
@@ -49,8 +56,9 @@ ResultCode ProbeInput(const std::wstring& ffmpeg, const JobArguments& job, HANDL
     return report.verdict;
 }
 
-ResultCode Transcode(const std::wstring& ffmpeg, const JobArguments& job, const std::wstring& rotationFilter,
-                     double duration, HANDLE stopEvent, const ProgressSink& progress) {
+ResultCode Transcode(const std::wstring& ffmpeg, const JobArguments& job,
+                     const std::wstring& rotationFilter, double duration, HANDLE stopEvent,
+                     const ProgressSink& progress) {
     ProgressScale scale(duration);
     auto onLine = [&](const std::string& line) {
         auto seconds = ProgressLineSeconds(line);
@@ -70,12 +78,12 @@ ResultCode Transcode(const std::wstring& ffmpeg, const JobArguments& job, const 
     }
     if (!IsNonEmptyFile(job.OutputPath())) return kOutputMissing;
     switch (WriteSphericalMetadata(job.OutputPath())) {
-    case MetadataOutcome::WriteFailed:
-        return kMetadataWriteFailed;
-    case MetadataOutcome::DiskFull:
-        return kDiskFull;
-    default:
-        break;
+        case MetadataOutcome::WriteFailed:
+            return kMetadataWriteFailed;
+        case MetadataOutcome::DiskFull:
+            return kDiskFull;
+        default:
+            break;
     }
     if (StopRequested(stopEvent)) return kStopped;
     output.Keep();
@@ -84,8 +92,9 @@ ResultCode Transcode(const std::wstring& ffmpeg, const JobArguments& job, const 
 }
 }  // namespace
 
-ResultCode RunConversion(const std::vector<std::wstring>& entries, int rotation, const std::wstring& ffmpegFolder,
-                         HANDLE stopEvent, const ProgressSink& progress) {
+ResultCode RunConversion(const std::vector<std::wstring>& entries, int rotation,
+                         const std::wstring& ffmpegFolder, HANDLE stopEvent,
+                         const ProgressSink& progress) {
     auto rotationFilter = RotationFilter(rotation);
     if (!rotationFilter) return kBadRotation;
     auto job = ReadJobArguments(entries);

@@ -15,5 +15,6 @@ using ProgressSink = std::function<void(float percent)>;
 // thread, 100 only on success. Signalling stopEvent ends the conversion with
 // kStopped. An output this call created is deleted when the conversion
 // fails.
-ResultCode RunConversion(const std::vector<std::wstring>& entries, int rotation, const std::wstring& ffmpegFolder,
-                         HANDLE stopEvent, const ProgressSink& progress);
+ResultCode RunConversion(const std::vector<std::wstring>& entries, int rotation,
+                         const std::wstring& ffmpegFolder, HANDLE stopEvent,
+                         const ProgressSink& progress);

@@ -14,15 +14,20 @@ const wchar_t kFileProtocol[] = L"file:";
 constexpr size_t kFileProtocolLength = 5;
 
 std::wstring WithoutFileProtocol(const std::wstring& entry) {
-    return entry.compare(0, kFileProtocolLength, kFileProtocol) == 0 ? entry.substr(kFileProtocolLength) : entry;
+    return entry.compare(0, kFileProtocolLength, kFileProtocol) == 0
+               ? entry.substr(kFileProtocolLength)
+               : entry;
 }
 
 // Paths go to ffmpeg.exe through its file protocol, so that no name can be
 // read as an option (a leading dash) or as another protocol.
-std::wstring AsFileUrl(const std::wstring& entry) { return kFileProtocol + WithoutFileProtocol(entry); }
+std::wstring AsFileUrl(const std::wstring& entry) {
+    return kFileProtocol + WithoutFileProtocol(entry);
+}
 
 void AddIfUnset(const JobArguments& job, std::vector<std::wstring>& arguments,
-                std::initializer_list<const wchar_t*> setBy, std::initializer_list<const wchar_t*> added) {
+                std::initializer_list<const wchar_t*> setBy,
+                std::initializer_list<const wchar_t*> added) {
     if (!job.SetsOption(setBy)) arguments.insert(arguments.end(), added.begin(), added.end());
 }
 
@@ -39,9 +44,13 @@ size_t VideoFilterValue(const JobArguments& job) {
 }
 }  // namespace
 
-std::wstring JobArguments::InputPath() const { return WithoutFileProtocol(entries[inputIndex]); }
+std::wstring JobArguments::InputPath() const {
+    return WithoutFileProtocol(entries[inputIndex]);
+}
 
-std::wstring JobArguments::OutputPath() const { return WithoutFileProtocol(entries.back()); }
+std::wstring JobArguments::OutputPath() const {
+    return WithoutFileProtocol(entries.back());
+}
 
 bool JobArguments::SetsOption(std::initializer_list<const wchar_t*> names) const {
     for (size_t i = 0; i + 1 < entries.size(); ++i) {
@@ -69,16 +78,16 @@ std::optional<JobArguments> ReadJobArguments(std::vector<std::wstring> entries) 
 
 std::optional<std::wstring> RotationFilter(int rotation) {
     switch (rotation) {
-    case 0:
-        return std::wstring();
-    case 90:
-        return std::wstring(L"transpose=clock");
-    case 180:
-        return std::wstring(L"hflip,vflip");
-    case 270:
-        return std::wstring(L"transpose=cclock");
-    default:
-        return std::nullopt;
+        case 0:
+            return std::wstring();
+        case 90:
+            return std::wstring(L"transpose=clock");
+        case 180:
+            return std::wstring(L"hflip,vflip");
+        case 270:
+            return std::wstring(L"transpose=cclock");
+        default:
+            return std::nullopt;
     }
 }
 
@@ -86,7 +95,8 @@ std::vector<std::wstring> ProbeArguments(const std::wstring& input) {
     return {L"-hide_banner", L"-nostdin", L"-i", AsFileUrl(input)};
 }
 
-std::vector<std::wstring> ConversionArguments(const JobArguments& job, const std::wstring& rotationFilter) {
+std::vector<std::wstring> ConversionArguments(const JobArguments& job,
+                                              const std::wstring& rotationFilter) {
     std::vector<std::wstring> arguments;
     AddIfUnset(job, arguments, {L"-y", L"-n"}, {L"-n"});
     AddIfUnset(job, arguments, {L"-progress"}, {L"-progress", L"pipe:1"});
@@ -100,13 +110,16 @@ std::vector<std::wstring> ConversionArguments(const JobArguments& job, const std
         arguments.push_back(entry);
     }
 
-    AddIfUnset(job, arguments, {L"-c:v", L"-codec:v", L"-vcodec", L"-c", L"-codec"}, {L"-c:v", L"libx264"});
+    AddIfUnset(job, arguments, {L"-c:v", L"-codec:v", L"-vcodec", L"-c", L"-codec"},
+               {L"-c:v", L"libx264"});
     AddIfUnset(job, arguments, {L"-pix_fmt"}, {L"-pix_fmt", L"yuv420p"});
-    AddIfUnset(job, arguments, {L"-c:a", L"-codec:a", L"-acodec", L"-c", L"-codec", L"-an"}, {L"-c:a", L"aac"});
+    AddIfUnset(job, arguments, {L"-c:a", L"-codec:a", L"-acodec", L"-c", L"-codec", L"-an"},
+               {L"-c:a", L"aac"});
     AddIfUnset(job, arguments, {L"-movflags"}, {L"-movflags", L"+faststart"});
     // Lets the MP4 muxer write the input's spherical metadata (V2).
     AddIfUnset(job, arguments, {L"-strict"}, {L"-strict", L"unofficial"});
-    if (filterValue == kNoEntry && !rotationFilter.empty()) arguments.insert(arguments.end(), {L"-vf", rotationFilter});
+    if (filterValue == kNoEntry && !rotationFilter.empty())
+        arguments.insert(arguments.end(), {L"-vf", rotationFilter});
 
     arguments.push_back(AsFileUrl(job.OutputPath()));
     return arguments;

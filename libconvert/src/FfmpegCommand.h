@@ -31,4 +31,5 @@ std::vector<std::wstring> ProbeArguments(const std::wstring& input);
 
 // The caller's vector plus what an upload-ready MP4 needs and the vector
 // leaves out; rotationFilter (possibly empty) is added to the video filters.
-std::vector<std::wstring> ConversionArguments(const JobArguments& job, const std::wstring& rotationFilter);
+std::vector<std::wstring> ConversionArguments(const JobArguments& job,
+                                              const std::wstring& rotationFilter);

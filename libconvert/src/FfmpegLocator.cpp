@@ -44,8 +44,9 @@ std::wstring SearchPathVariable() {
 
 std::wstring ModuleFolder() {
     HMODULE module = nullptr;
-    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                       reinterpret_cast<LPCWSTR>(&ModuleFolder), &module);
+    GetModuleHandleExW(
+        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+        reinterpret_cast<LPCWSTR>(&ModuleFolder), &module);
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         DWORD length = GetModuleFileNameW(module, path.data(), static_cast<DWORD>(path.size()));
@@ -60,6 +61,7 @@ std::wstring ModuleFolder() {
 }
 
 std::wstring LocateFfmpeg(const std::wstring& preferredFolder) {
-    if (!preferredFolder.empty() && IsFile(InFolder(preferredFolder))) return InFolder(preferredFolder);
+    if (!preferredFolder.empty() && IsFile(InFolder(preferredFolder)))
+        return InFolder(preferredFolder);
     return SearchPathVariable();
 }

@@ -10,7 +10,8 @@ bool StartsWith(const std::string& text, const char* prefix) {
 }
 
 bool EndsWith(const std::string& text, const std::string& suffix) {
-    return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+    return text.size() >= suffix.size() &&
+           text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
 std::string TrimLeft(const std::string& line) {
@@ -20,7 +21,8 @@ std::string TrimLeft(const std::string& line) {
 
 // "Duration: 00:01:02.50, start: ..." gives 62.5; "Duration: N/A" gives 0.
 double ParseDuration(const std::string& line) {
-    return ParseClockTime(line.c_str() + std::char_traits<char>::length("Duration: ")).value_or(0.0);
+    return ParseClockTime(line.c_str() + std::char_traits<char>::length("Duration: "))
+        .value_or(0.0);
 }
 
 // A stream line of the listing: "Stream #0:1(und): Video: h264 ...".
@@ -29,7 +31,8 @@ bool IsVideoStream(const std::string& line) {
     if (kind == std::string::npos) return false;
     std::string description = line.substr(kind + 2);
     // Cover art is listed as a video stream but is no video.
-    return StartsWith(description, "Video:") && description.find("(attached pic)") == std::string::npos;
+    return StartsWith(description, "Video:") &&
+           description.find("(attached pic)") == std::string::npos;
 }
 }  // namespace
 
@@ -65,10 +68,11 @@ ResultCode ClassifyFailure(const std::string& log) {
     std::string line;
     while (std::getline(lines, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (StartsWith(line, "File '") && EndsWith(line, "' already exists. Exiting.")) return kOutputExists;
+        if (StartsWith(line, "File '") && EndsWith(line, "' already exists. Exiting."))
+            return kOutputExists;
         if (EndsWith(line, "No space left on device")) return kDiskFull;
-        if (StartsWith(line, "Error initializing output stream") || StartsWith(line, "Error while opening encoder") ||
-            EndsWith(line, "encoding failed"))
+        if (StartsWith(line, "Error initializing output stream") ||
+            StartsWith(line, "Error while opening encoder") || EndsWith(line, "encoding failed"))
             code = kEncoderFailed;
     }
     return code;

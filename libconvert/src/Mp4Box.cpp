@@ -83,7 +83,9 @@ uint32_t ReadU32(const uint8_t* at) {
     return uint32_t(at[0]) << 24 | uint32_t(at[1]) << 16 | uint32_t(at[2]) << 8 | uint32_t(at[3]);
 }
 
-uint64_t ReadU64(const uint8_t* at) { return uint64_t(ReadU32(at)) << 32 | ReadU32(at + 4); }
+uint64_t ReadU64(const uint8_t* at) {
+    return uint64_t(ReadU32(at)) << 32 | ReadU32(at + 4);
+}
 
 void WriteU32(uint8_t* at, uint32_t value) {
     at[0] = uint8_t(value >> 24);

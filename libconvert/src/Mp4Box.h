@@ -7,8 +7,8 @@
 using Bytes = std::vector<uint8_t>;
 
 constexpr uint32_t FourCc(const char (&name)[5]) {
-    return uint32_t(uint8_t(name[0])) << 24 | uint32_t(uint8_t(name[1])) << 16 | uint32_t(uint8_t(name[2])) << 8 |
-           uint32_t(uint8_t(name[3]));
+    return uint32_t(uint8_t(name[0])) << 24 | uint32_t(uint8_t(name[1])) << 16 |
+           uint32_t(uint8_t(name[2])) << 8 | uint32_t(uint8_t(name[3]));
 }
 
 // One ISO base media box held in memory. A box is either closed (data is

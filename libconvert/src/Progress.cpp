@@ -15,7 +15,8 @@ std::optional<double> ProgressLineSeconds(const std::string& line) {
 
 std::optional<float> ProgressScale::Advance(double seconds) {
     if (duration_ <= 0 || seconds < 0) return std::nullopt;
-    float percent = static_cast<float>(std::min(seconds / duration_ * 100.0, double{kRunningCeiling}));
+    float percent =
+        static_cast<float>(std::min(seconds / duration_ * 100.0, double{kRunningCeiling}));
     if (percent <= reported_) return std::nullopt;
     reported_ = percent;
     return percent;

@@ -40,8 +40,9 @@ std::optional<Box> ReadMoov(HANDLE file, const MoovPlace& place) {
 
 MetadataOutcome WriteFailure() {
     DWORD error = GetLastError();
-    return error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL ? MetadataOutcome::DiskFull
-                                                                        : MetadataOutcome::WriteFailed;
+    return error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL
+               ? MetadataOutcome::DiskFull
+               : MetadataOutcome::WriteFailed;
 }
 
 // A new file beside the target, deleted unless it has been renamed over it.
@@ -67,14 +68,16 @@ public:
 
     bool Write(const void* data, size_t size) {
         DWORD written = 0;
-        return WriteFile(handle_.Get(), data, static_cast<DWORD>(size), &written, nullptr) && written == size;
+        return WriteFile(handle_.Get(), data, static_cast<DWORD>(size), &written, nullptr) &&
+               written == size;
     }
 
     bool CopyFrom(HANDLE source, uint64_t offset, uint64_t size) {
         Bytes buffer(static_cast<size_t>(std::min<uint64_t>(size, kCopyChunk)));
         while (size > 0) {
             size_t chunk = static_cast<size_t>(std::min<uint64_t>(size, buffer.size()));
-            if (!ReadAt(source, offset, buffer.data(), chunk) || !Write(buffer.data(), chunk)) return false;
+            if (!ReadAt(source, offset, buffer.data(), chunk) || !Write(buffer.data(), chunk))
+                return false;
             offset += chunk;
             size -= chunk;
         }
@@ -84,7 +87,8 @@ public:
     bool RenameOver(const std::wstring& target) {
         if (!FlushFileBuffers(handle_.Get())) return false;
         handle_.Reset();
-        renamed_ = MoveFileExW(path_.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+        renamed_ = MoveFileExW(path_.c_str(), target.c_str(),
+                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
         return renamed_;
     }
 
@@ -116,7 +120,8 @@ MetadataOutcome WriteSphericalMetadata(const std::wstring& path) {
 
     TempFile temp(path);
     if (!temp.Valid()) return WriteFailure();
-    if (!temp.CopyFrom(file.Get(), 0, place->offset) || !temp.Write(newMoov.data(), newMoov.size()) ||
+    if (!temp.CopyFrom(file.Get(), 0, place->offset) ||
+        !temp.Write(newMoov.data(), newMoov.size()) ||
         !temp.CopyFrom(file.Get(), moovEnd, *fileSize - moovEnd))
         return WriteFailure();
     file.Reset();
@@ -133,4 +138,3 @@ std::optional<SphericalReport> ReadSphericalMetadata(const std::wstring& path) {
     if (!moov) return std::nullopt;
     return DescribeSpherical(std::move(*moov));
 }
-

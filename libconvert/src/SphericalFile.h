@@ -5,9 +5,9 @@
 #include "SphericalMoov.h"
 
 enum class MetadataOutcome {
-    Written,     // the file was rewritten with the metadata its picture calls for
-    Unchanged,   // it already had it
-    LeftAlone,   // fragmented, malformed or without a video track
+    Written,    // the file was rewritten with the metadata its picture calls for
+    Unchanged,  // it already had it
+    LeftAlone,  // fragmented, malformed or without a video track
     WriteFailed,
     DiskFull,
 };

@@ -28,7 +28,9 @@ bool IsSphericalUuid(const Box& box) {
            std::memcmp(box.data.data(), kSphericalUuid, sizeof(kSphericalUuid)) == 0;
 }
 
-bool IsSphericalV2(const Box& box) { return box.type == FourCc("st3d") || box.type == FourCc("sv3d"); }
+bool IsSphericalV2(const Box& box) {
+    return box.type == FourCc("st3d") || box.type == FourCc("sv3d");
+}
 
 // Opens moov and, in every track, the boxes down to its sample table.
 bool OpenSampleTables(Box& moov) {
@@ -46,7 +48,9 @@ bool OpenSampleTables(Box& moov) {
     return true;
 }
 
-Box* SampleTable(Box& trak) { return trak.Child(FourCc("mdia"))->Child(FourCc("minf"))->Child(FourCc("stbl")); }
+Box* SampleTable(Box& trak) {
+    return trak.Child(FourCc("mdia"))->Child(FourCc("minf"))->Child(FourCc("stbl"));
+}
 
 // The first track whose handler is "vide"; tracks must be open.
 Box* VideoTrack(Box& moov) {
@@ -54,7 +58,8 @@ Box* VideoTrack(Box& moov) {
         if (trak.type != FourCc("trak")) continue;
         Box* hdlr = trak.Child(FourCc("mdia"))->Child(FourCc("hdlr"));
         // Version and flags, pre_defined, then the handler type.
-        if (hdlr && hdlr->data.size() >= 12 && ReadU32(&hdlr->data[8]) == FourCc("vide")) return &trak;
+        if (hdlr && hdlr->data.size() >= 12 && ReadU32(&hdlr->data[8]) == FourCc("vide"))
+            return &trak;
     }
     return nullptr;
 }
@@ -101,7 +106,8 @@ bool ShiftTable(Box& table, size_t entrySize, uint64_t firstMoved, int64_t delta
     if (data.size() < 8) return false;
     uint32_t count = ReadU32(&data[4]);
     if ((data.size() - 8) / entrySize < count) return false;
-    uint64_t largest = entrySize == 4 ? std::numeric_limits<uint32_t>::max() : std::numeric_limits<uint64_t>::max();
+    uint64_t largest = entrySize == 4 ? std::numeric_limits<uint32_t>::max()
+                                      : std::numeric_limits<uint64_t>::max();
     for (size_t i = 0; i < count; ++i) {
         uint8_t* at = &data[8 + i * entrySize];
         uint64_t offset = entrySize == 4 ? ReadU32(at) : ReadU64(at);
@@ -153,8 +159,10 @@ bool ShiftChunkOffsets(Box& moov, uint64_t firstMoved, int64_t delta) {
     for (Box& trak : moov.children) {
         if (trak.type != FourCc("trak")) continue;
         for (Box& table : SampleTable(trak)->children) {
-            if (table.type == FourCc("stco") && !ShiftTable(table, 4, firstMoved, delta)) return false;
-            if (table.type == FourCc("co64") && !ShiftTable(table, 8, firstMoved, delta)) return false;
+            if (table.type == FourCc("stco") && !ShiftTable(table, 4, firstMoved, delta))
+                return false;
+            if (table.type == FourCc("co64") && !ShiftTable(table, 8, firstMoved, delta))
+                return false;
         }
     }
     return true;
@@ -176,7 +184,8 @@ std::optional<SphericalReport> DescribeSpherical(Box moov) {
     }
     if (std::vector<Box>* entries = VideoSampleEntries(*video)) {
         for (const Box& entry : *entries) {
-            report.hasV2 = report.hasV2 || std::any_of(entry.children.begin(), entry.children.end(), IsSphericalV2);
+            report.hasV2 = report.hasV2 ||
+                           std::any_of(entry.children.begin(), entry.children.end(), IsSphericalV2);
         }
     }
     return report;

@@ -24,7 +24,7 @@ MoovEdit ApplySphericalPolicy(Box& moov);
 bool ShiftChunkOffsets(Box& moov, uint64_t firstMoved, int64_t delta);
 
 struct SphericalReport {
-    uint32_t width = 0;   // the video track's picture, in whole pixels
+    uint32_t width = 0;  // the video track's picture, in whole pixels
     uint32_t height = 0;
     bool hasV1 = false;
     std::string v1Xml;

@@ -8,7 +8,8 @@ std::optional<std::wstring> AnsiToWide(const char* text) {
     int length = MultiByteToWideChar(CP_THREAD_ACP, MB_ERR_INVALID_CHARS, text, -1, nullptr, 0);
     if (length <= 0) return std::nullopt;
     std::wstring wide(static_cast<size_t>(length), L'\0');
-    if (MultiByteToWideChar(CP_THREAD_ACP, MB_ERR_INVALID_CHARS, text, -1, wide.data(), length) != length)
+    if (MultiByteToWideChar(CP_THREAD_ACP, MB_ERR_INVALID_CHARS, text, -1, wide.data(), length) !=
+        length)
         return std::nullopt;
     wide.resize(static_cast<size_t>(length) - 1);
     return wide;

@@ -23,8 +23,10 @@ void ExpectHonestProgress(const EngineLibrary::Run& run) {
 bool MoovBeforeMdat(const std::wstring& path) {
     auto layout = ReadTopLevelLayout(path);
     if (!layout) return false;
-    auto moov = std::find_if(layout->begin(), layout->end(), [](auto& box) { return box.type == FourCc("moov"); });
-    auto mdat = std::find_if(layout->begin(), layout->end(), [](auto& box) { return box.type == FourCc("mdat"); });
+    auto moov = std::find_if(layout->begin(), layout->end(),
+                             [](auto& box) { return box.type == FourCc("moov"); });
+    auto mdat = std::find_if(layout->begin(), layout->end(),
+                             [](auto& box) { return box.type == FourCc("mdat"); });
     return moov != layout->end() && mdat != layout->end() && moov < mdat;
 }
 
@@ -59,7 +61,8 @@ TEST(Conversion, EveryQualityAndRotationGivesAFastStartMp4WithTheRightMetadata) 
     for (const Case& c : kCases) {
         SCOPED_TRACE(testing::Message() << "output " << Ansi(c.output));
         std::wstring output = FreshOutputPath(c.output);
-        EngineLibrary::Run run = engine.Convert(QualityVector(c.quality, ClipPath(c.input), output), c.rotation);
+        EngineLibrary::Run run =
+            engine.Convert(QualityVector(c.quality, ClipPath(c.input), output), c.rotation);
         ASSERT_EQ(run.result, kSuccess);
         ExpectHonestProgress(run);
         EXPECT_TRUE(MoovBeforeMdat(output));
@@ -83,9 +86,9 @@ TEST(Conversion, ProgressReachesItsCallbackOnTheConvertingThread) {
     converting = GetCurrentThreadId();
     elsewhere = 0;
     TempFolder folder;
-    EngineLibrary::Run run = engine.Convert(
-        QualityVector(kMedium, ClipPath(L"flat.mov"), folder.Path() + L"thread.mp4"), 0,
-        [](EngineLibrary&) { elsewhere += GetCurrentThreadId() != converting; });
+    EngineLibrary::Run run =
+        engine.Convert(QualityVector(kMedium, ClipPath(L"flat.mov"), folder.Path() + L"thread.mp4"),
+                       0, [](EngineLibrary&) { elsewhere += GetCurrentThreadId() != converting; });
     ASSERT_EQ(run.result, kSuccess);
     ExpectHonestProgress(run);
     EXPECT_EQ(elsewhere, 0);

@@ -49,7 +49,9 @@ EngineLibrary::Run EngineLibrary::Convert(const std::vector<std::string>& vector
     return run;
 }
 
-int EngineLibrary::ConvertRaw(int argc, char** argv, int rotation) { return synthTrans_(argc, argv, rotation); }
+int EngineLibrary::ConvertRaw(int argc, char** argv, int rotation) {
+    return synthTrans_(argc, argv, rotation);
+}
 
 std::wstring SuiteFolder() {
     wchar_t path[MAX_PATH] = {};
@@ -58,7 +60,9 @@ std::wstring SuiteFolder() {
     return folder.substr(0, folder.find_last_of(L"\\/") + 1);
 }
 
-std::wstring ClipPath(const std::wstring& name) { return SuiteFolder() + L"clips\\" + name; }
+std::wstring ClipPath(const std::wstring& name) {
+    return SuiteFolder() + L"clips\\" + name;
+}
 
 std::wstring FreshOutputPath(const std::wstring& name) {
     std::wstring folder = SuiteFolder() + L"outputs\\";
@@ -70,25 +74,27 @@ std::wstring FreshOutputPath(const std::wstring& name) {
 std::string Ansi(const std::wstring& text) {
     if (text.empty()) return {};
     BOOL lossy = FALSE;
-    int length = WideCharToMultiByte(CP_THREAD_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, nullptr, 0, nullptr,
-                                     &lossy);
+    int length = WideCharToMultiByte(CP_THREAD_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, nullptr,
+                                     0, nullptr, &lossy);
     if (length <= 0 || lossy) return {};
     std::string narrow(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_THREAD_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, narrow.data(), length, nullptr, nullptr);
+    WideCharToMultiByte(CP_THREAD_ACP, WC_NO_BEST_FIT_CHARS, text.c_str(), -1, narrow.data(),
+                        length, nullptr, nullptr);
     narrow.resize(static_cast<size_t>(length) - 1);
     return narrow;
 }
 
-std::vector<std::string> QualityVector(Quality quality, const std::wstring& input, const std::wstring& output) {
+std::vector<std::string> QualityVector(Quality quality, const std::wstring& input,
+                                       const std::wstring& output) {
     std::string in = Ansi(input), out = Ansi(output);
     switch (quality) {
-    case kLow:
-        return {"ffmpeg", "-i", in, "-b:v", "4096k", "-r", "15", "-profile:v", "main", "-preset", "veryfast",
-                "-refs", "1", "-bf", "0", out};
-    case kMedium:
-        return {"ffmpeg", "-i", in, "-b:v", "10000k", "-profile:v", "main", "-preset", "veryfast", "-refs", "2",
-                "-bf", "1", out};
-    default:
-        return {"ffmpeg", "-i", in, "-b:v", "20000k", out};
+        case kLow:
+            return {"ffmpeg", "-i",      in,         "-b:v",  "4096k", "-r",  "15", "-profile:v",
+                    "main",   "-preset", "veryfast", "-refs", "1",     "-bf", "0",  out};
+        case kMedium:
+            return {"ffmpeg",  "-i",       in,      "-b:v", "10000k", "-profile:v", "main",
+                    "-preset", "veryfast", "-refs", "2",    "-bf",    "1",          out};
+        default:
+            return {"ffmpeg", "-i", in, "-b:v", "20000k", out};
     }
 }

@@ -26,7 +26,8 @@ public:
     // Runs synth_trans with vector (narrow, program name first) on this
     // thread, recording the progress reports. onProgress, when given, runs
     // after each report is recorded.
-    Run Convert(const std::vector<std::string>& vector, int rotation, void (*onProgress)(EngineLibrary&) = nullptr);
+    Run Convert(const std::vector<std::string>& vector, int rotation,
+                void (*onProgress)(EngineLibrary&) = nullptr);
     int ConvertRaw(int argc, char** argv, int rotation);
     void Stop() { stopTranscoding_(); }
 
@@ -58,4 +59,5 @@ std::string Ansi(const std::wstring& text);
 
 enum Quality { kLow = 0, kMedium = 1, kHigh = 2 };
 // The application's argument vector for a quality level.
-std::vector<std::string> QualityVector(Quality quality, const std::wstring& input, const std::wstring& output);
+std::vector<std::string> QualityVector(Quality quality, const std::wstring& input,
+                                       const std::wstring& output);

@@ -26,7 +26,8 @@ TEST_F(Failure, InputsThatAreNoVideoGiveTheirOwnCodesFrom1000) {
         {L"no such clip.mp4", kInputMissing},
     };
     for (const Case& c : cases) {
-        EngineLibrary::Run run = engine.Convert(QualityVector(kMedium, ClipPath(c.clip), output), 0);
+        EngineLibrary::Run run =
+            engine.Convert(QualityVector(kMedium, ClipPath(c.clip), output), 0);
         EXPECT_EQ(run.result, c.result) << Ansi(c.clip);
         EXPECT_TRUE(run.progress.empty()) << Ansi(c.clip);
         EXPECT_FALSE(folder.Exists(L"out.mp4")) << Ansi(c.clip);
@@ -35,7 +36,8 @@ TEST_F(Failure, InputsThatAreNoVideoGiveTheirOwnCodesFrom1000) {
 
 TEST_F(Failure, AnEncoderFailureLeavesNoOutput) {
     // libx264 refuses 4:2:0 at an odd width.
-    EngineLibrary::Run run = engine.Convert(QualityVector(kHigh, ClipPath(L"odd_size.mov"), output), 0);
+    EngineLibrary::Run run =
+        engine.Convert(QualityVector(kHigh, ClipPath(L"odd_size.mov"), output), 0);
     EXPECT_EQ(run.result, kEncoderFailed);
     EXPECT_FALSE(folder.Exists(L"out.mp4"));
 }
@@ -49,7 +51,8 @@ TEST_F(Failure, AnExistingOutputIsNeverOverwritten) {
 
 TEST_F(Failure, RotationsOtherThanRightAnglesRunNothing) {
     for (int rotation : {45, -90, 360, 1}) {
-        EngineLibrary::Run run = engine.Convert(QualityVector(kLow, ClipPath(L"flat.mov"), output), rotation);
+        EngineLibrary::Run run =
+            engine.Convert(QualityVector(kLow, ClipPath(L"flat.mov"), output), rotation);
         EXPECT_EQ(run.result, kBadRotation) << rotation;
         EXPECT_TRUE(run.progress.empty());
         EXPECT_FALSE(folder.Exists(L"out.mp4"));

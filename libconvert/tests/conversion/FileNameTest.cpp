@@ -14,8 +14,8 @@ bool CopyClip(const std::wstring& clip, const std::wstring& to) {
 
 // Letters outside ASCII that this thread's ANSI code page can carry.
 std::wstring NonAsciiName() {
-    for (const wchar_t* candidate : {L"\u00e9t\u00e9 \u00f1\u00fc", L"\u0436\u0443\u043a", L"\u03b1\u03b2\u03b3",
-                                     L"\u65e5\u672c"}) {
+    for (const wchar_t* candidate : {L"\u00e9t\u00e9 \u00f1\u00fc", L"\u0436\u0443\u043a",
+                                     L"\u03b1\u03b2\u03b3", L"\u65e5\u672c"}) {
         if (!Ansi(candidate).empty()) return candidate;
     }
     return {};
@@ -35,8 +35,9 @@ TEST(FileNames, AwkwardNamesConvertTheRightFile) {
     for (const wchar_t* decoy : {L"with", L"it", L"-leading", L"%PATH%"})
         ASSERT_TRUE(CopyClip(L"sphere_av.mp4", folder.Path() + decoy));
 
-    const std::wstring stems[] = {L"with  two blanks", L"it's 'quoted'", L"-leading dash", L"%PATH% & (x) ^;,=!",
-                                  nonAscii, L"-sub folder 'x'\\" + nonAscii + L" -i"};
+    const std::wstring stems[] = {
+        L"with  two blanks",   L"it's 'quoted'", L"-leading dash",
+        L"%PATH% & (x) ^;,=!", nonAscii,         L"-sub folder 'x'\\" + nonAscii + L" -i"};
     for (const std::wstring& stem : stems) {
         SCOPED_TRACE(testing::Message() << "name " << Ansi(stem));
         std::wstring input = folder.Path() + stem + L".mov";

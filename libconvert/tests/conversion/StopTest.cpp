@@ -24,7 +24,8 @@ protected:
         EXPECT_EQ(run.result, kStopped);
         EXPECT_EQ(CountProcesses(L"ffmpeg.exe"), 0);
         EXPECT_FALSE(folder.Exists(L"out.mp4"));
-        EXPECT_TRUE(std::none_of(run.progress.begin(), run.progress.end(), [](float p) { return p >= 100.0f; }));
+        EXPECT_TRUE(std::none_of(run.progress.begin(), run.progress.end(),
+                                 [](float p) { return p >= 100.0f; }));
     }
 
     EngineLibrary engine;
@@ -39,7 +40,8 @@ TEST_F(Stop, FromAnotherThreadWhileConverting) {
     g_firstReport.Reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
     EngineLibrary::Run run;
     std::thread converter([&] {
-        run = engine.Convert(LongConversion(output), 0, [](EngineLibrary&) { SetEvent(g_firstReport.Get()); });
+        run = engine.Convert(LongConversion(output), 0,
+                             [](EngineLibrary&) { SetEvent(g_firstReport.Get()); });
     });
     // Not a timing check: only keeps a broken engine from hanging the suite.
     EXPECT_EQ(WaitForSingleObject(g_firstReport.Get(), 120000), WAIT_OBJECT_0);

@@ -5,10 +5,17 @@
 set -uo pipefail
 outputs=$1
 failures=0
-fail() { echo "FAIL $1: $2"; failures=$((failures + 1)); }
+fail() { echo "FAIL $name: $1"; failures=$((failures + 1)); }
 
-# The first value of a field in ffprobe's listing of one stream.
+ffprobe() { /usr/bin/ffprobe -v error "$@"; }
+# The first value of a field in a listing of ffprobe.
 field() { sed -n "s/^$1=//p" <<< "$2" | head -n 1; }
+# Compares one field of the video stream's listing with what it should be.
+expect() {
+  local got
+  got=$(field "$1" "$video")
+  [ "$got" = "$2" ] || fail "$1 is '$got', wanted '$2'"
+}
 
 # name            profile fps kbit/s width height audio spherical
 expectations="
@@ -29,39 +36,41 @@ v2_r270.mp4       Main    30  -      320   640    aac   no
 while read -r name profile fps kbits width height audio spherical; do
   [ -n "$name" ] || continue
   file="$outputs/$name"
-  if [ ! -s "$file" ]; then fail "$name" "missing"; continue; fi
+  if [ ! -s "$file" ]; then fail "missing"; continue; fi
 
-  video=$(/usr/bin/ffprobe -v error -select_streams v:0 -show_streams "$file")
-  audio_codec=$(/usr/bin/ffprobe -v error -select_streams a:0 -show_entries stream=codec_name -of default=nw=1:nk=1 "$file")
-  [ "$(field codec_name "$video")" = h264 ] || fail "$name" "video codec $(field codec_name "$video"), wanted h264"
-  [ "$(field profile "$video")" = "$profile" ] || fail "$name" "profile $(field profile "$video"), wanted $profile"
-  [ "$(field avg_frame_rate "$video")" = "$fps/1" ] || fail "$name" "frame rate $(field avg_frame_rate "$video")"
-  [ "$(field width "$video")" = "$width" ] || fail "$name" "width $(field width "$video"), wanted $width"
-  [ "$(field height "$video")" = "$height" ] || fail "$name" "height $(field height "$video"), wanted $height"
-  [ "$(field pix_fmt "$video")" = yuv420p ] || fail "$name" "pixel format $(field pix_fmt "$video")"
-  [ "${audio_codec:-none}" = "$audio" ] || fail "$name" "audio ${audio_codec:-none}, wanted $audio"
+  video=$(ffprobe -select_streams v:0 -show_streams "$file")
+  expect codec_name h264
+  expect profile "$profile"
+  expect avg_frame_rate "$fps/1"
+  expect width "$width"
+  expect height "$height"
+  expect pix_fmt yuv420p
+
+  audio_codec=$(ffprobe -select_streams a:0 -show_entries stream=codec_name -of csv=p=0 "$file")
+  [ "${audio_codec:-none}" = "$audio" ] || fail "audio ${audio_codec:-none}, wanted $audio"
 
   if [ "$kbits" != - ]; then
     rate=$(field bit_rate "$video")
     # Within 30 % of the target: x264's average bit rate over a 2 s clip.
     if ! [[ "$rate" =~ ^[0-9]+$ ]] || [ $((rate * 10)) -lt $((kbits * 7000)) ] ||
        [ $((rate * 10)) -gt $((kbits * 13000)) ]; then
-      fail "$name" "bit rate ${rate:-unknown}, wanted about ${kbits}k"
+      fail "bit rate ${rate:-unknown}, wanted about ${kbits}k"
     fi
   fi
 
   projection=$(field projection "$video")
   if [ "$spherical" = yes ]; then
-    [ "$projection" = equirectangular ] || fail "$name" "no equirectangular spherical side data"
+    [ "$projection" = equirectangular ] || fail "no equirectangular spherical side data"
   else
-    [ -z "$projection" ] || fail "$name" "spherical side data on a picture that is not 2:1"
+    [ -z "$projection" ] || fail "spherical side data on a picture that is not 2:1"
   fi
 
-  order=$(/usr/bin/ffprobe -v trace "$file" 2>&1 | grep -o "type:'\(moov\|mdat\)' parent:'root'" | head -n 1)
-  [[ "$order" == "type:'moov'"* ]] || fail "$name" "moov does not come before mdat"
+  first=$(/usr/bin/ffprobe -v trace "$file" 2>&1 | grep -o "type:'\(moov\|mdat\)' parent:'root'" |
+          head -n 1)
+  [[ "$first" == "type:'moov'"* ]] || fail "moov does not come before mdat"
 
   errors=$(/usr/bin/ffmpeg -nostdin -v error -i "$file" -f null - 2>&1)
-  [ $? -eq 0 ] && [ -z "$errors" ] || fail "$name" "does not decode cleanly: $errors"
+  [ $? -eq 0 ] && [ -z "$errors" ] || fail "does not decode cleanly: $errors"
 done <<< "$expectations"
 
 if [ $failures -ne 0 ]; then

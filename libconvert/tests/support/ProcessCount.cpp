@@ -1,6 +1,7 @@
 #include "ProcessCount.h"
 
 #include <windows.h>
+// After windows.h, whose types it uses.
 #include <tlhelp32.h>
 
 int CountProcesses(const std::wstring& exeName) {
@@ -9,7 +10,8 @@ int CountProcesses(const std::wstring& exeName) {
     int count = 0;
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof(entry);
-    for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+    for (BOOL more = Process32FirstW(snapshot, &entry); more;
+         more = Process32NextW(snapshot, &entry)) {
         if (lstrcmpiW(entry.szExeFile, exeName.c_str()) == 0) ++count;
     }
     CloseHandle(snapshot);

@@ -1,4 +1,5 @@
 #include <windows.h>
+// After windows.h, whose types it uses.
 #include <shellapi.h>
 
 #include <gtest/gtest.h>
@@ -39,7 +40,8 @@ TEST(CommandLine, EveryArgumentComesBackUnchangedAndAlone) {
     std::vector<std::wstring> parts = Split(BuildCommandLine(program, kAwkwardArguments));
     ASSERT_EQ(parts.size(), kAwkwardArguments.size() + 1);
     EXPECT_EQ(parts[0], program);
-    for (size_t i = 0; i < kAwkwardArguments.size(); ++i) EXPECT_EQ(parts[i + 1], kAwkwardArguments[i]) << i;
+    for (size_t i = 0; i < kAwkwardArguments.size(); ++i)
+        EXPECT_EQ(parts[i + 1], kAwkwardArguments[i]) << i;
 }
 
 TEST(CommandLine, EachArgumentAloneRoundTrips) {

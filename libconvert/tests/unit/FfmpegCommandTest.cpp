@@ -8,15 +8,17 @@ namespace {
 using Args = std::vector<std::wstring>;
 
 // The application's vectors for Low, Medium and High, without "ffmpeg".
-const Args kLow = {L"-i", L"C:\\in.mp4", L"-b:v", L"4096k", L"-r", L"15", L"-profile:v", L"main", L"-preset",
-                   L"veryfast", L"-refs", L"1", L"-bf", L"0", L"D:\\out.mp4"};
-const Args kMedium = {L"-i", L"C:\\in.mp4", L"-b:v", L"10000k", L"-profile:v", L"main", L"-preset", L"veryfast",
-                      L"-refs", L"2", L"-bf", L"1", L"D:\\out.mp4"};
+const Args kLow = {L"-i",    L"C:\\in.mp4", L"-b:v", L"4096k",   L"-r",
+                   L"15",    L"-profile:v", L"main", L"-preset", L"veryfast",
+                   L"-refs", L"1",          L"-bf",  L"0",       L"D:\\out.mp4"};
+const Args kMedium = {L"-i",   L"C:\\in.mp4", L"-b:v",       L"10000k", L"-profile:v",
+                      L"main", L"-preset",    L"veryfast",   L"-refs",  L"2",
+                      L"-bf",  L"1",          L"D:\\out.mp4"};
 const Args kHigh = {L"-i", L"C:\\in.mp4", L"-b:v", L"20000k", L"D:\\out.mp4"};
 
 const Args kGlobalAdditions = {L"-n", L"-progress", L"pipe:1", L"-nostats"};
-const Args kOutputAdditions = {L"-c:v", L"libx264", L"-pix_fmt", L"yuv420p", L"-c:a", L"aac",
-                               L"-movflags", L"+faststart", L"-strict", L"unofficial"};
+const Args kOutputAdditions = {L"-c:v", L"libx264",   L"-pix_fmt",   L"yuv420p", L"-c:a",
+                               L"aac",  L"-movflags", L"+faststart", L"-strict", L"unofficial"};
 
 Args Concat(std::initializer_list<Args> parts) {
     Args all;
@@ -52,7 +54,10 @@ TEST(FfmpegCommand, ApplicationVectorsGetExactlyTheUploadAdditions) {
         {kHigh, Args(kHigh.begin() + 2, kHigh.end() - 1)},
     };
     for (const Case& c : cases) {
-        Args expected = Concat({kGlobalAdditions, {L"-i", L"file:C:\\in.mp4"}, c.middle, kOutputAdditions,
+        Args expected = Concat({kGlobalAdditions,
+                                {L"-i", L"file:C:\\in.mp4"},
+                                c.middle,
+                                kOutputAdditions,
                                 {L"file:D:\\out.mp4"}});
         EXPECT_EQ(Convert(c.vector), expected);
     }
@@ -64,23 +69,28 @@ TEST(FfmpegCommand, RotationBecomesAClockwiseVideoFilter) {
         const wchar_t* filter;
     } cases[] = {{90, L"transpose=clock"}, {180, L"hflip,vflip"}, {270, L"transpose=cclock"}};
     for (const Case& c : cases) {
-        Args expected = Concat({kGlobalAdditions, {L"-i", L"file:C:\\in.mp4"}, Args(kHigh.begin() + 2, kHigh.end() - 1),
-                                kOutputAdditions, {L"-vf", c.filter, L"file:D:\\out.mp4"}});
+        Args expected = Concat({kGlobalAdditions,
+                                {L"-i", L"file:C:\\in.mp4"},
+                                Args(kHigh.begin() + 2, kHigh.end() - 1),
+                                kOutputAdditions,
+                                {L"-vf", c.filter, L"file:D:\\out.mp4"}});
         EXPECT_EQ(Convert(kHigh, c.rotation), expected) << c.rotation;
     }
     EXPECT_EQ(CountOf(Convert(kMedium, 0), L"-vf"), 0u);
 }
 
 TEST(FfmpegCommand, OnlyRightAnglesAreRotations) {
-    for (int rotation : {0, 90, 180, 270}) EXPECT_TRUE(RotationFilter(rotation).has_value()) << rotation;
-    for (int rotation : {-90, 1, 45, 89, 360, 450, -1}) EXPECT_FALSE(RotationFilter(rotation).has_value()) << rotation;
+    for (int rotation : {0, 90, 180, 270})
+        EXPECT_TRUE(RotationFilter(rotation).has_value()) << rotation;
+    for (int rotation : {-90, 1, 45, 89, 360, 450, -1})
+        EXPECT_FALSE(RotationFilter(rotation).has_value()) << rotation;
 }
 
 TEST(FfmpegCommand, OptionsTheVectorSetsAreNeverOverridden) {
     struct Case {
-        Args options;                  // put between input and output
+        Args options;                      // put between input and output
         std::vector<std::wstring> absent;  // additions that must not appear
-        std::wstring option, value;    // and the vector's own value that must stay
+        std::wstring option, value;        // and the vector's own value that must stay
     } cases[] = {
         {{L"-c:v", L"mpeg4"}, {L"libx264"}, L"-c:v", L"mpeg4"},
         {{L"-vcodec", L"mpeg4"}, {L"libx264"}, L"-vcodec", L"mpeg4"},
@@ -94,7 +104,8 @@ TEST(FfmpegCommand, OptionsTheVectorSetsAreNeverOverridden) {
     };
     for (const Case& c : cases) {
         Args args = Convert(Concat({{L"-i", L"in.mp4"}, c.options, {L"out.mp4"}}));
-        for (const std::wstring& addition : c.absent) EXPECT_EQ(CountOf(args, addition), 0u) << addition;
+        for (const std::wstring& addition : c.absent)
+            EXPECT_EQ(CountOf(args, addition), 0u) << addition;
         EXPECT_EQ(CountOf(args, c.option), 1u) << c.option;
         EXPECT_EQ(ValueOf(args, c.option), c.value);
     }
@@ -107,8 +118,10 @@ TEST(FfmpegCommand, VideoCodecForVideoLeavesAudioToUs) {
 }
 
 TEST(FfmpegCommand, RotationJoinsTheVectorsOwnVideoFilter) {
-    Args expected = Concat({kGlobalAdditions, {L"-i", L"file:in.mp4", L"-vf", L"scale=640:320,transpose=clock"},
-                            kOutputAdditions, {L"file:out.mp4"}});
+    Args expected = Concat({kGlobalAdditions,
+                            {L"-i", L"file:in.mp4", L"-vf", L"scale=640:320,transpose=clock"},
+                            kOutputAdditions,
+                            {L"file:out.mp4"}});
     EXPECT_EQ(Convert({L"-i", L"in.mp4", L"-vf", L"scale=640:320", L"out.mp4"}, 90), expected);
 }
 
@@ -140,9 +153,11 @@ TEST(FfmpegCommand, VectorsWithoutInputOrOutputAreRefused) {
         {L"-i", L"in.mp4", L""},
         {L"-b:v", L"4096k", L"-i"},
     };
-    for (const Args& vector : cases) EXPECT_FALSE(ReadJobArguments(vector).has_value()) << vector.size();
+    for (const Args& vector : cases)
+        EXPECT_FALSE(ReadJobArguments(vector).has_value()) << vector.size();
 }
 
 TEST(FfmpegCommand, ProbeOnlyListsTheInput) {
-    EXPECT_EQ(ProbeArguments(L"-odd name.mp4"), (Args{L"-hide_banner", L"-nostdin", L"-i", L"file:-odd name.mp4"}));
+    EXPECT_EQ(ProbeArguments(L"-odd name.mp4"),
+              (Args{L"-hide_banner", L"-nostdin", L"-i", L"file:-odd name.mp4"}));
 }

@@ -7,7 +7,9 @@
 #include "TempFolder.h"
 
 namespace {
-std::wstring WithoutSlash(const std::wstring& folder) { return folder.substr(0, folder.size() - 1); }
+std::wstring WithoutSlash(const std::wstring& folder) {
+    return folder.substr(0, folder.size() - 1);
+}
 }  // namespace
 
 TEST(FfmpegLocator, TheEnginesOwnFolderComesFirst) {
@@ -20,11 +22,12 @@ TEST(FfmpegLocator, TheEnginesOwnFolderComesFirst) {
 
 TEST(FfmpegLocator, OtherwiseTheFirstFolderOfPathThatHasIt) {
     TempFolder own, empty, quoted, later;
-    CreateDirectoryW((empty.Path() + L"ffmpeg.exe").c_str(), nullptr);  // a folder of that name is no program
+    CreateDirectoryW((empty.Path() + L"ffmpeg.exe").c_str(),
+                     nullptr);  // a folder of that name is no program
     quoted.WriteFile(L"ffmpeg.exe", "x");
     later.WriteFile(L"ffmpeg.exe", "x");
-    ScopedPath path(L"C:\\no such folder;;" + empty.Path() + L";\"" + WithoutSlash(quoted.Path()) + L"\";" +
-                    later.Path());
+    ScopedPath path(L"C:\\no such folder;;" + empty.Path() + L";\"" + WithoutSlash(quoted.Path()) +
+                    L"\";" + later.Path());
     EXPECT_EQ(LocateFfmpeg(own.Path()), quoted.Path() + L"ffmpeg.exe");
 }
 

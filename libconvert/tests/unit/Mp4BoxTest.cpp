@@ -4,9 +4,10 @@
 #include "Mp4Builder.h"
 
 TEST(Mp4Box, NestedBoxesSurviveOpeningAndWritingBack) {
-    Bytes original = MakeBox("moov", Cat({MakeBox("mvhd", Bytes(100, 7)),
-                                          MakeBox("trak", Cat({MakeBox("tkhd", Bytes(84, 1)), MakeBox("mdia", {})})),
-                                          MakeWideBox("free", Bytes(5, 9))}));
+    Bytes original = MakeBox(
+        "moov", Cat({MakeBox("mvhd", Bytes(100, 7)),
+                     MakeBox("trak", Cat({MakeBox("tkhd", Bytes(84, 1)), MakeBox("mdia", {})})),
+                     MakeWideBox("free", Bytes(5, 9))}));
     auto boxes = ParseBoxes(original.data(), original.size());
     ASSERT_TRUE(boxes.has_value());
     ASSERT_EQ(boxes->size(), 1u);

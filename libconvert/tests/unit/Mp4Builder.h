@@ -17,10 +17,10 @@ struct ClipSpec {
     uint32_t width = 640;
     uint32_t height = 320;
     bool moovFirst = true;
-    bool wideOffsets = false;     // co64 instead of stco
-    bool v1 = false;              // an earlier V1 box with foreign XML
-    bool v2 = false;              // st3d and sv3d in the video sample entry
-    bool fragmented = false;      // mvex in moov, a moof box
+    bool wideOffsets = false;  // co64 instead of stco
+    bool v1 = false;           // an earlier V1 box with foreign XML
+    bool v2 = false;           // st3d and sv3d in the video sample entry
+    bool fragmented = false;   // mvex in moov, a moof box
     bool tkhdVersion1 = false;
     uint32_t chunksPerTrack = 3;
     uint32_t farVideoOffset = 0;  // when not 0: where the video offsets start, far outside the file

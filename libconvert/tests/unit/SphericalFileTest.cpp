@@ -10,8 +10,12 @@
 namespace {
 const size_t kV1BoxSize = SphericalV1Box().Size();
 
-Bytes ToBytes(const std::string& text) { return Bytes(text.begin(), text.end()); }
-std::string ToText(const Bytes& bytes) { return std::string(bytes.begin(), bytes.end()); }
+Bytes ToBytes(const std::string& text) {
+    return Bytes(text.begin(), text.end());
+}
+std::string ToText(const Bytes& bytes) {
+    return std::string(bytes.begin(), bytes.end());
+}
 
 // Every chunk offset still leads to that chunk's bytes.
 void ExpectChunksInPlace(const Bytes& file, const Clip& clip) {
@@ -22,7 +26,8 @@ void ExpectChunksInPlace(const Bytes& file, const Clip& clip) {
         for (size_t i = 0; i < tables[track].size(); ++i) {
             uint64_t offset = tables[track][i];
             ASSERT_LE(offset + 16, file.size());
-            EXPECT_EQ(std::string(file.begin() + offset, file.begin() + offset + 16), clip.chunks[track][i]);
+            EXPECT_EQ(std::string(file.begin() + offset, file.begin() + offset + 16),
+                      clip.chunks[track][i]);
         }
     }
 }
@@ -58,9 +63,11 @@ protected:
 TEST_F(SphericalFile, EquirectangularPictureGetsV1AndEveryOffsetFollows) {
     struct Case {
         bool moovFirst, wideOffsets, tkhdVersion1;
-    } cases[] = {{true, false, false}, {true, true, false}, {false, false, false}, {false, true, true}};
+    } cases[] = {
+        {true, false, false}, {true, true, false}, {false, false, false}, {false, true, true}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "moovFirst " << c.moovFirst << " co64 " << c.wideOffsets);
+        SCOPED_TRACE(testing::Message()
+                     << "moovFirst " << c.moovFirst << " co64 " << c.wideOffsets);
         ClipSpec spec;
         spec.moovFirst = c.moovFirst;
         spec.wideOffsets = c.wideOffsets;
@@ -76,9 +83,11 @@ TEST_F(SphericalFile, EquirectangularPictureGetsV1AndEveryOffsetFollows) {
         EXPECT_TRUE(report->hasV1);
         EXPECT_FALSE(report->hasV2);
         for (const char* required :
-             {"<GSpherical:Spherical>true</GSpherical:Spherical>", "<GSpherical:Stitched>true</GSpherical:Stitched>",
+             {"<GSpherical:Spherical>true</GSpherical:Spherical>",
+              "<GSpherical:Stitched>true</GSpherical:Stitched>",
               "<GSpherical:ProjectionType>equirectangular</GSpherical:ProjectionType>",
-              "<GSpherical:StitchingSoftware>KORVANE7 Video Converter</GSpherical:StitchingSoftware>",
+              "<GSpherical:StitchingSoftware>KORVANE7 Video "
+              "Converter</GSpherical:StitchingSoftware>",
               "xmlns:GSpherical=\"http://ns.google.com/videos/1.0/spherical/\"",
               "xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\""})
             EXPECT_NE(report->v1Xml.find(required), std::string::npos) << required;
@@ -183,7 +192,8 @@ TEST_F(SphericalFile, AFileThatCannotBeReplacedStaysAsItWas) {
     path = folder.WriteFile(L"clip.mp4", ToText(clip.bytes));
     {
         // Another program reads the file and lets nobody rename or delete it.
-        UniqueHandle reader(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+        UniqueHandle reader(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                        OPEN_EXISTING, 0, nullptr));
         ASSERT_TRUE(reader.Valid());
         EXPECT_EQ(WriteSphericalMetadata(path), MetadataOutcome::WriteFailed);
     }
