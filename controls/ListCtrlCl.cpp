@@ -84,7 +84,7 @@ void CListCtrlCl::LoadProgressImages() {
 void CListCtrlCl::PreSubclassWindow() {
     ModifyStyle(0, LVS_OWNERDRAWFIXED);
     CListCtrl::PreSubclassWindow();
-    if (CHeaderCtrl* header = GetHeaderCtrl()) m_header.SubclassWindow(header->m_hWnd);
+    if (HWND header = ListView_GetHeader(m_hWnd)) m_header.SubclassWindow(header);
 }
 
 LRESULT CListCtrlCl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

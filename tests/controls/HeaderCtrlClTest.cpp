@@ -209,6 +209,18 @@ TEST_F(HeaderCtrlClPainting, TitlesAreCentredInARectangleInsetByTheDigit) {
     EXPECT_NEAR((ink.left + ink.right) / 2.0 - HeaderItem(1).left, centre, 2.0);
 }
 
+TEST_F(HeaderCtrlClTest, ItemsWithoutTitlesShowOnlyTheGradient) {
+    for (int column = 0; column < 2; ++column) list.InsertColumn(column, L"Ab", LVCFMT_LEFT, kColumnWidth);
+    list.m_header.m_strFormat = L"11";
+    Relayout();
+    auto canvas = PaintHeader();
+    for (int index = 0; index < 2; ++index) {
+        CRect inner = HeaderItem(index);
+        inner.SetRect(inner.left + 1, inner.top + 1, inner.right, inner.bottom - 1);
+        EXPECT_TRUE(canvas->BoundsNot(RGB(225, 225, 225), inner, 5).IsRectEmpty()) << index;
+    }
+}
+
 TEST_F(HeaderCtrlClTest, WithoutItemsOnlyTheGroundIsPainted) {
     Relayout();
     auto canvas = PaintHeader();
