@@ -168,10 +168,13 @@ DWORD CListCtrl::GetExtendedStyle() const {
 
 CHeaderCtrl* CListCtrl::GetHeaderCtrl() const {
     HWND header = reinterpret_cast<HWND>(::SendMessageW(m_hWnd, LVM_GETHEADER, 0, 0));
-    if (!header) return nullptr;
+    return CHeaderCtrl::FromHandle(header);
+}
+
+CHeaderCtrl* CHeaderCtrl::FromHandle(HWND header) {
     if (auto* attached = dynamic_cast<CHeaderCtrl*>(CWnd::FromHandlePermanent(header))) return attached;
     CHeaderCtrl* wrapper = BorrowedWrapper<CHeaderCtrl>(header);
-    wrapper->m_hWnd = header;
+    if (wrapper) wrapper->Borrow(header);
     return wrapper;
 }
 

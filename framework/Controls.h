@@ -31,6 +31,7 @@ public:
 
 class CHeaderCtrl : public CWnd {
 public:
+    static CHeaderCtrl* FromHandle(HWND header);
     int GetItemCount() const;
     BOOL GetItemRect(int index, LPRECT rect) const;
 };

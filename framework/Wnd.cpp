@@ -35,10 +35,7 @@ CWnd* CWnd::FromHandlePermanent(HWND hwnd) {
 CWnd* CWnd::FromHandle(HWND hwnd) {
     if (CWnd* attached = FromHandlePermanent(hwnd)) return attached;
     CWnd* wrapper = BorrowedWrapper<CWnd>(hwnd);
-    if (wrapper) {
-        wrapper->m_borrowed = true;
-        wrapper->m_hWnd = hwnd;
-    }
+    if (wrapper) wrapper->Borrow(hwnd);
     return wrapper;
 }
 

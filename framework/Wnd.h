@@ -111,6 +111,11 @@ protected:
     BOOL ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     // Called after the window's last message, when the object is detached.
     virtual void PostNcDestroy();
+    // Makes this object a borrowing wrapper: it never destroys the window.
+    void Borrow(HWND hwnd) {
+        m_borrowed = true;
+        m_hWnd = hwnd;
+    }
 
     // Default handlers that derived classes call to pass a message on.
     void OnPaint() { Default(); }
