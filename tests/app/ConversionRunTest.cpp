@@ -1,6 +1,7 @@
 #include "JobListFixture.h"
 
 #include "JobRow.h"
+#include "PrivateMessages.h"
 
 namespace {
 
@@ -129,6 +130,9 @@ TEST_F(ConversionRunTest, DroppedClipsAreConvertedOneAfterAnotherAndTheFolderIsO
         EXPECT_EQ(boxes.Boxes()[0].caption, L"Finish transcoding");
         EXPECT_TRUE(boxes.Boxes()[0].hasCancel);
         EXPECT_EQ(boxes.Boxes()[0].owner, window.m_hWnd);
+        // A late check from the ended run asks nothing more.
+        window.SendMessage(WM_CHECK_RUN_FINISHED);
+        EXPECT_EQ(boxes.Boxes().size(), 1u);
         if (answer == IDOK) {
             ASSERT_EQ(shellCalls.size(), 1u);
             EXPECT_EQ(shellCalls[0].owner, window.m_hWnd);
@@ -149,7 +153,7 @@ TEST_F(ConversionRunTest, TheEnginesResultDecidesEachRowsFinalStatus) {
         std::wstring status;
     };
     const Case cases[] = {
-        {0, L"Done"}, {999, L"Failed"}, {1000, L"Invalid file"}, {-1, L"Failed"}, {40000, L"Invalid file"},
+        {0, L"Done"}, {999, L"Failed"}, {1000, L"Invalid file"}, {-1, L"Failed"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "result " << c.result);
@@ -172,6 +176,30 @@ TEST_F(ConversionRunTest, TheEnginesResultDecidesEachRowsFinalStatus) {
         EXPECT_EQ(Window().jobList.m_nHighlightPercent, 0);
         EXPECT_EQ(RowState(0) | RowState(1), 0u);
         ExpectIdleControls(false);
+    }
+}
+
+TEST_F(ConversionRunTest, TheChosenQualityPicksTheEnginesArguments) {
+    struct Case {
+        int quality;
+        int argc;
+        const char* bitRate;
+    };
+    const Case cases[] = {{0, 16, "4096k"}, {1, 14, "10000k"}, {2, 6, "20000k"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bitRate);
+        OpenWithClips({L"a.mp4"});
+        const size_t callsBefore = Engine().Calls().size();
+        ChooseQuality(c.quality);
+
+        Start();
+        ASSERT_TRUE(RunEnded());
+
+        const std::vector<EngineCall> calls = Engine().Calls();
+        ASSERT_EQ(calls.size(), callsBefore + 1);
+        EXPECT_EQ(calls.back().argc, c.argc);
+        EXPECT_EQ(calls.back().argv.at(4), c.bitRate);
+        EXPECT_EQ(Window().lastRunQuality, c.quality);
     }
 }
 
