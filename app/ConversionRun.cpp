@@ -25,14 +25,18 @@ bool IsFinalStatus(const CString& status) {
 }
 
 // Asks the running job to stop and waits until the worker has finished with
-// it. Neither its result nor its progress belongs to any row, so both are
-// cleared for the next run.
-void CancelJobAndWait(JobChannel& channel) {
+// it. A failure or a cancel belongs to no row, so result and progress are
+// cleared for the next run. True when the job had already succeeded before
+// the stop reached it: its row is converted, and converting it again would
+// only find its output in the way.
+bool CancelJobAndWait(JobChannel& channel) {
     channel.cancelRequested.store(1);
     if (channel.stopTranscoding) channel.stopTranscoding();
     while (channel.workerBusy.load() != 0) ::Sleep(kWorkerPollMs);
+    const bool succeeded = channel.result.load() == 0 && channel.progress.load() >= 100;
     channel.result.store(0);
     channel.progress.store(0);
+    return succeeded;
 }
 
 }  // namespace
@@ -133,7 +137,7 @@ void CKorvane7Dlg::OnCheckRunFinished() {
 // The stopped row keeps its last percentage and the run's cursor stays on it,
 // so the next run begins with that row.
 void CKorvane7Dlg::StopRun() {
-    CancelJobAndWait(jobChannel);
+    if (CancelJobAndWait(jobChannel)) MarkStoppedRowDone();
     runActive = 0;
     KillTimer(kConversionTimerId);
     startButton.ShowWindow(SW_SHOW);
@@ -143,6 +147,13 @@ void CKorvane7Dlg::StopRun() {
     ::Sleep(kSettleMs);
     SetRunControls(FALSE, TRUE);
     lastRunQuality = qualityCombo.GetCurSel();
+}
+
+void CKorvane7Dlg::MarkStoppedRowDone() {
+    if (currentRow >= jobList.GetItemCount()) return;
+    jobList.SetItemText(currentRow, kProgressColumn, kStatusDone);
+    jobList.SetItemState(currentRow, 0, kSelectedAndFocused);
+    anyRowDone = 1;
 }
 
 void CKorvane7Dlg::SetRunControls(BOOL show, BOOL enable) {
@@ -170,7 +181,7 @@ void CKorvane7Dlg::SelectOnlyRow(int row) {
 // the engine is released once the dialog has ended.
 void CKorvane7Dlg::EndRunForClose() {
     runActive = 0;
-    CancelJobAndWait(jobChannel);
+    if (CancelJobAndWait(jobChannel)) MarkStoppedRowDone();
     KillTimer(kConversionTimerId);
     startButton.ShowWindow(SW_SHOW);
     if (AllRowsDone()) startButton.EnableWindow(FALSE);

@@ -112,6 +112,8 @@ public:
     void SelectOnlyRow(int row);
     // The run's part of the close sequence: stops the job and waits for the worker.
     void EndRunForClose();
+    // A stop that came after the current row's job had succeeded marks the row "Done".
+    void MarkStoppedRowDone();
 
 private:
     void ConfigureJobList();

@@ -240,6 +240,28 @@ TEST_F(ConversionRunTest, StopEndsTheJobAndTheNextStartResumesWithItsRow) {
     EXPECT_EQ(calls[2].argv.at(2), Narrow(clips + L"b.mp4"));
 }
 
+TEST_F(ConversionRunTest, StopAfterTheJobSucceededButBeforeTheTickMarksTheRowDone) {
+    CKorvane7Dlg& window = OpenWithClips({L"a.mp4", L"b.mp4"});
+    EngineScript quick;
+    quick.writeOutput = true;
+    Engine().Write(quick);
+    Start();
+    ASSERT_TRUE(PumpUntil([this] { return EngineLogged("wrote"); }));
+    // No message is handled while waiting, so no tick can take the outcome first.
+    for (int i = 0; i < 200 && window.jobChannel.workerBusy.load() != 0; ++i) ::Sleep(25);
+    ASSERT_EQ(window.jobChannel.progress.load(), 100u);
+
+    window.OnStartStop();
+
+    EXPECT_EQ(Column(kProgressColumn), (Texts{L"Done", L"Unprocessed"}));
+    EXPECT_EQ(window.jobChannel.progress.load(), 0u);
+    EXPECT_TRUE(PathExists(OutputFolder() + L"a_korvane7_0.mp4")) << "a finished job's output is kept";
+    Start();
+    ASSERT_TRUE(RunEnded());
+    EXPECT_EQ(Column(kProgressColumn), (Texts{L"Done", L"Done"}));
+    EXPECT_EQ(Engine().Calls().size(), 2u) << "the finished row is not converted again";
+}
+
 TEST_F(ConversionRunTest, StopWhenEveryRowIsDoneDisablesStart) {
     OpenWithClips({L"a.mp4"});
     Start();
