@@ -18,21 +18,7 @@ constexpr int kDragBandHeight = 30;
 constexpr UINT kSystemMenuPopupFlags = TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON | TPM_NONOTIFY;
 constexpr int kSystemMenuInset = 10;
 
-std::unique_ptr<Gdiplus::Image> LoadBandImage(UINT id) {
-    std::unique_ptr<Gdiplus::Image> image;
-    LoadPngImage(id, image);
-    return image;
-}
-
 }  // namespace
-
-// WM_TIMER goes to the run's tick handler, which sees the timer id.
-#define ON_WM_TIMER_TO(handler)                                \
-    if (message == WM_TIMER) {                                 \
-        this->handler(static_cast<UINT_PTR>(wParam));          \
-        result = 0;                                            \
-        return TRUE;                                           \
-    }
 
 BEGIN_MESSAGE_MAP(CKorvane7Dlg, CDialog)
     ON_WM_SYSCOMMAND()
@@ -59,9 +45,9 @@ END_MESSAGE_MAP()
 CKorvane7Dlg::CKorvane7Dlg()
     : CDialog(IDD_KORVANE7_DIALOG, nullptr),
       appIcon(::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME))),
-      bandMiddleImage(LoadBandImage(IDB_PNG_134_CAPTION_STRIP)),
-      bandLeftImage(LoadBandImage(IDB_PNG_135_CAPTION_LEFT)),
-      bandRightImage(LoadBandImage(IDB_PNG_136_CAPTION_RIGHT)),
+      bandMiddleImage(LoadPngImage(IDB_PNG_134_CAPTION_STRIP)),
+      bandLeftImage(LoadPngImage(IDB_PNG_135_CAPTION_LEFT)),
+      bandRightImage(LoadPngImage(IDB_PNG_136_CAPTION_RIGHT)),
       buttonFillBrush(std::make_unique<Gdiplus::SolidBrush>(Gdiplus::Color(kButtonFill))) {}
 
 // The window must be gone before the members it routes messages to.

@@ -50,12 +50,6 @@ void DrawPressedOverFrame(Gdiplus::Graphics& graphics, Gdiplus::Image* image, in
     const int y = std::max(0, (height - naturalHeight) / 2 + 1);
     DrawWholeImage(graphics, image, Gdiplus::Rect(x, y, naturalWidth, naturalHeight));
 }
-
-std::unique_ptr<Gdiplus::Image> LoadFace(UINT id) {
-    std::unique_ptr<Gdiplus::Image> image;
-    LoadPngImage(id, image);
-    return image;
-}
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CButtonEx, CButton)
@@ -81,10 +75,10 @@ void CButtonEx::SetImages(UINT normalId, UINT hoverId, UINT pressedId, UINT disa
     m_pImgHover.reset();
     m_pImgPressed.reset();
     m_pImgDisabled.reset();
-    m_pImgNormal = LoadFace(normalId);
-    m_pImgHover = LoadFace(hoverId);
-    m_pImgPressed = LoadFace(pressedId);
-    m_pImgDisabled = LoadFace(disabledId);
+    m_pImgNormal = LoadPngImage(normalId);
+    m_pImgHover = LoadPngImage(hoverId);
+    m_pImgPressed = LoadPngImage(pressedId);
+    m_pImgDisabled = LoadPngImage(disabledId);
 }
 
 void CButtonEx::SetCaptionImages(UINT normalId, UINT pressedId) {
@@ -92,10 +86,10 @@ void CButtonEx::SetCaptionImages(UINT normalId, UINT pressedId) {
     m_pImgNormal.reset();
     m_pImgHover.reset();
     m_pImgPressed.reset();
-    m_pImgBack = LoadFace(IDB_PNG_134_CAPTION_STRIP);
-    m_pImgNormal = LoadFace(normalId);
-    m_pImgHover = LoadFace(IDB_PNG_138_CAPTION_HOVER_FRAME);
-    m_pImgPressed = LoadFace(pressedId);
+    m_pImgBack = LoadPngImage(IDB_PNG_134_CAPTION_STRIP);
+    m_pImgNormal = LoadPngImage(normalId);
+    m_pImgHover = LoadPngImage(IDB_PNG_138_CAPTION_HOVER_FRAME);
+    m_pImgPressed = LoadPngImage(pressedId);
 }
 
 void CButtonEx::EnsureToolTip() {

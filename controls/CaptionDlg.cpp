@@ -13,12 +13,6 @@ constexpr COLORREF kTitleText = RGB(255, 255, 255);
 constexpr int kEndPieceWidth = 42;
 constexpr int kTitleMargin = 10;
 constexpr int kButtonRightInset = 10;
-
-std::unique_ptr<Gdiplus::Image> LoadCaptionImage(UINT id) {
-    std::unique_ptr<Gdiplus::Image> image;
-    LoadPngImage(id, image);
-    return image;
-}
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CCaptionDlg, CDialog)
@@ -34,9 +28,9 @@ END_MESSAGE_MAP()
 
 CCaptionDlg::CCaptionDlg()
     : CDialog(IDD_CAPTION, nullptr),
-      m_pImgCaption(LoadCaptionImage(IDB_PNG_134_CAPTION_STRIP)),
-      m_pImgCaptionLeft(LoadCaptionImage(IDB_PNG_135_CAPTION_LEFT)),
-      m_pImgCaptionRight(LoadCaptionImage(IDB_PNG_136_CAPTION_RIGHT)) {
+      m_pImgCaption(LoadPngImage(IDB_PNG_134_CAPTION_STRIP)),
+      m_pImgCaptionLeft(LoadPngImage(IDB_PNG_135_CAPTION_LEFT)),
+      m_pImgCaptionRight(LoadPngImage(IDB_PNG_136_CAPTION_RIGHT)) {
     m_fontTitle.CreateFont(18, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
                            CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, L"新宋体");
 }

@@ -27,3 +27,9 @@ BOOL LoadPngImage(UINT id, std::unique_ptr<Gdiplus::Image>& out) {
     out = std::make_unique<Gdiplus::Image>(stream.get(), FALSE);
     return TRUE;
 }
+
+std::unique_ptr<Gdiplus::Image> LoadPngImage(UINT id) {
+    std::unique_ptr<Gdiplus::Image> image;
+    LoadPngImage(id, image);
+    return image;
+}

@@ -13,3 +13,6 @@
 // be put into a stream, the result is FALSE and `out` is left untouched.
 // The image keeps its own copy of the bytes for as long as it lives.
 BOOL LoadPngImage(UINT id, std::unique_ptr<Gdiplus::Image>& out);
+
+// The same, for a member initialiser: the image, or null when there is none.
+std::unique_ptr<Gdiplus::Image> LoadPngImage(UINT id);

@@ -58,12 +58,14 @@ protected:                                                                      
         return TRUE;                                                     \
     }
 
-#define ON_WM_TIMER()                                    \
+// WM_TIMER to a handler of another name; it receives the timer id.
+#define ON_WM_TIMER_TO(handler)                          \
     if (message == WM_TIMER) {                           \
-        this->OnTimer(static_cast<UINT_PTR>(wParam));    \
+        this->handler(static_cast<UINT_PTR>(wParam));    \
         result = 0;                                      \
         return TRUE;                                     \
     }
+#define ON_WM_TIMER() ON_WM_TIMER_TO(OnTimer)
 
 #define FW_ON_MOUSE(msg, handler)                                          \
     if (message == (msg)) {                                                \
