@@ -1,6 +1,6 @@
 # make run: set up (when needed), build, start Korvane7.exe under Wine.
 # make test: set up (when needed), build, run every suite under Wine and Xvfb.
-.PHONY: all setup build run test clean
+.PHONY: all setup build run test bench clean
 
 all: build
 
@@ -15,6 +15,9 @@ test: build
 
 run: build
 	@bash scripts/run
+
+bench: build
+	@bash scripts/bench
 
 clean:
 	rm -rf build
