@@ -1,10 +1,7 @@
 #include "Korvane7Dlg.h"
 
+#include "EngineBridge.h"
 #include "SettingsFile.h"
-
-namespace {
-constexpr DWORD kWorkerPollMs = 50;
-}
 
 void CKorvane7Dlg::OnCloseWindow() {
     // The buttons fill with buttonFillBrush; none may paint once it is gone.
@@ -15,7 +12,7 @@ void CKorvane7Dlg::OnCloseWindow() {
     if (runActive) EndRunForClose();
     // The engine is released only after the dialog ends; no job may still be
     // inside it then.
-    while (jobChannel.workerBusy.load() != 0) ::Sleep(kWorkerPollMs);
+    WaitForWorkerIdle(jobChannel);
 
     buttonFillBrush.reset();
     if (!outputFolder.IsEmpty()) SaveOutputFolder(outputFolder);

@@ -11,7 +11,6 @@ namespace {
 
 constexpr UINT_PTR kConversionTimerId = 1;
 constexpr UINT kConversionTickMs = 500;
-constexpr DWORD kWorkerPollMs = 50;
 // The controls change over after a short pause.
 constexpr DWORD kSettleMs = 300;
 // Engine results from here on say the input was not a clip it can read.
@@ -30,9 +29,7 @@ bool IsFinalStatus(const CString& status) {
 // the stop reached it: its row is converted, and converting it again would
 // only find its output in the way.
 bool CancelJobAndWait(JobChannel& channel) {
-    channel.cancelRequested.store(1);
-    if (channel.stopTranscoding) channel.stopTranscoding();
-    while (channel.workerBusy.load() != 0) ::Sleep(kWorkerPollMs);
+    CancelJob(channel);
     const bool succeeded = channel.result.load() == 0 && channel.progress.load() >= 100;
     channel.result.store(0);
     channel.progress.store(0);

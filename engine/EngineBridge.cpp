@@ -19,15 +19,6 @@ bool CopyPath(const wchar_t* path, wchar_t (&buffer)[kJobPathUnits]) {
     return true;
 }
 
-// Used when the worker is still inside the engine at shutdown: the library
-// must not be released under its feet, so the job is stopped as the window
-// would stop it, and the worker is waited for.
-void StopRunningJob(JobChannel& channel) {
-    channel.cancelRequested.store(1);
-    if (channel.stopTranscoding) channel.stopTranscoding();
-    while (channel.workerBusy.load() != 0) Sleep(50);
-}
-
 void CloseAndClear(HANDLE& handle) {
     if (handle) CloseHandle(handle);
     handle = nullptr;
@@ -80,7 +71,7 @@ void SubmitJob(JobChannel& channel, const wchar_t* inputPath, const wchar_t* out
 }
 
 void ShutdownEngine(JobChannel& channel) {
-    if (channel.workerThread && channel.workerBusy.load() != 0) StopRunningJob(channel);
+    if (channel.workerThread && channel.workerBusy.load() != 0) CancelJob(channel);
     if (channel.engineLibrary) {
         FreeLibrary(channel.engineLibrary);
         channel.engineLibrary = nullptr;
@@ -90,4 +81,14 @@ void ShutdownEngine(JobChannel& channel) {
     if (channel.workerThread) WaitForSingleObject(channel.workerThread, INFINITE);
     CloseAndClear(channel.jobEvent);
     CloseAndClear(channel.workerThread);
+}
+
+void WaitForWorkerIdle(JobChannel& channel) {
+    while (channel.workerBusy.load() != 0) Sleep(kWorkerPollMs);
+}
+
+void CancelJob(JobChannel& channel) {
+    channel.cancelRequested.store(1);
+    if (channel.stopTranscoding) channel.stopTranscoding();
+    WaitForWorkerIdle(channel);
 }

@@ -14,6 +14,9 @@ constexpr int32_t kStopTranscodingMissing = -3;
 constexpr int32_t kSetPositionCallbackMissing = -4;
 constexpr int32_t kWorkerNotStarted = -5;
 
+// How often the window's thread looks at workerBusy while it waits.
+constexpr DWORD kWorkerPollMs = 50;
+
 // The result of a job the bridge refuses without calling the engine: a path
 // that does not fit its buffer or has no exact form in the thread's ANSI code
 // page. It is below 1000, so the window reports the job as failed.
@@ -29,6 +32,14 @@ int32_t StartEngine(JobChannel& channel);
 // dropped here; workerBusy is 1 before the worker is woken.
 void SubmitJob(JobChannel& channel, const wchar_t* inputPath, const wchar_t* outputPath,
                int32_t quality, int32_t rotation);
+
+// Sleeps in 50 ms steps until the worker has finished its job's bookkeeping.
+void WaitForWorkerIdle(JobChannel& channel);
+
+// Stops the running job as the window does: cancelRequested, then
+// stop_transcoding, then a wait until the worker is idle. The worker deletes
+// the job's output.
+void CancelJob(JobChannel& channel);
 
 // Releases the library, ends the worker and closes its handles. A job still
 // inside the engine is stopped and waited for first.
